@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every fuzzer of a fuzz build for a short time; any crash fails the run.
+set -euo pipefail
+build=${1:?build folder}
+seconds=${2:-20}
+shopt -s nullglob
+for fuzzer in "$build"/bin/fuzz_*; do
+    corpus=$(mktemp -d)
+    echo "fuzzing $(basename "$fuzzer") for ${seconds}s"
+    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
+        "$corpus" 2>&1 | tail -n 3
+    rm -rf "$corpus"
+done
