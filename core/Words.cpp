@@ -52,32 +52,49 @@ const std::array<line_t, 58> kLines = MakeLines();
 
 } // namespace
 
+// Searching a line after every appended letter, from a start f that moves past each find,
+// finds every occurrence exactly when its last letter is appended: an occurrence can only be
+// found at the append that completes it. So each search checks just the occurrence ending at
+// the newest letter, which gives the same finds as searching the whole text from f.
 int32_t QuandelLogic::FindWords() {
+    // The letters do not change during the search: read every line's text once.
+    char texts[kLines.size()][kBoardSize];
+    for (size_t k = 0; k < kLines.size(); ++k) {
+        for (int32_t i = 0; i < kLines[k].length; ++i) {
+            const index_t& at = kLines[k].cells[i];
+            texts[k][i] = static_cast<char>(Cell(at.column, at.row).letter);
+        }
+    }
     int32_t found = 0;
     for (const std::string& word : target_words) {
         if (word.empty()) {
             continue;
         }
         const std::string reversed(word.rbegin(), word.rend());
-        for (const line_t& line : kLines) {
-            std::string text;
+        for (size_t k = 0; k < kLines.size(); ++k) {
+            const line_t& line = kLines[k];
+            const char* text = texts[k];
             size_t from = 0;
-            auto search = [&](const std::string& needle) {
-                const size_t p = text.find(needle, from);
-                if (p == std::string::npos) {
+            // Finds the needle ending at the newest letter (the text's first `length` bytes).
+            auto search = [&](const std::string& needle, size_t length) {
+                if (text[length - 1] != needle.back() || needle.size() > length ||
+                    length - needle.size() < from) {
                     return;
                 }
-                for (size_t i = p; i < p + needle.size(); ++i) {
+                const size_t p = length - needle.size();
+                if (needle.compare(0, needle.size(), text + p, needle.size()) != 0) {
+                    return;
+                }
+                for (size_t i = p; i < length; ++i) {
                     Cell(line.cells[i].column, line.cells[i].row).state = csMatched;
                 }
                 from = p + 1;
                 ++found;
                 dead_words.push_back({word, 0});
             };
-            for (int32_t i = 0; i < line.length; ++i) {
-                text.push_back(static_cast<char>(Cell(line.cells[i].column, line.cells[i].row).letter));
-                search(word);
-                search(reversed);
+            for (size_t length = 1; length <= static_cast<size_t>(line.length); ++length) {
+                search(word, length);
+                search(reversed, length);
             }
         }
     }
