@@ -1,6 +1,7 @@
 // Construction, new game, selection, board predicates and the per-tick step.
 #include "QuandelLogic.h"
 
+#include "DataEnvelope.h"
 #include "ProcessClock.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@ QuandelLogic::QuandelLogic(ClockSource clock_source, std::optional<uint32_t> see
     : clock(clock_source ? std::move(clock_source) : ClockSource(ProcessClockMs)) {
     random.Seed(seed ? *seed : static_cast<uint32_t>(clock()));
     ResetGame();
+    KeyDataCipher(cipher);
 }
 
 void QuandelLogic::ResetGame() {

@@ -1,12 +1,15 @@
 // The state of one game and every rule of play, independent of any window.
 #pragma once
 
+#include "CRijndael.h"
 #include "GameTypes.h"
 #include "RandomGenerator.h"
+#include "ScoreTable.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +50,18 @@ class QuandelLogic {
     int32_t Undo();
     bool HasUndoSnapshot() const;
 
+    // Dictionary header check, the Top-10 table and saved games; all go through cipher.
+    int32_t CheckDictionaryHeader(const std::string& path);
+    int32_t LoadScores(const std::string& path);
+    int32_t ResetScores(const std::string& path);
+    int32_t AddScore(const std::string& path, const std::string& name);
+    bool IsHighScore() const;
+    // A negative time stands for the current play time.
+    std::string FormatTime(int32_t seconds) const;
+    int32_t SaveGame(const std::string& path);
+    // "ok", "error", or the name of the other dictionary the game was saved with.
+    std::string LoadGame(const std::string& path);
+
     cell_t& Cell(int32_t column, int32_t row) { return board[CellIndex(column, row)]; }
     const cell_t& Cell(int32_t column, int32_t row) const { return board[CellIndex(column, row)]; }
     RandomGenerator& Random() { return random; }
@@ -78,8 +93,10 @@ class QuandelLogic {
     int32_t level_goal = 60;
     bool level_up = false;
     int32_t level_progress = 0;
+    CRijndael cipher;
     std::vector<std::string> target_words;
     std::vector<dead_word_t> dead_words;
+    std::list<score_t> scores;
     board_t board = {};
 
   private:
