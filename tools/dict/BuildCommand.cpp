@@ -1,5 +1,6 @@
 // tilvora-dict build: checks the name, description, picture and word list, then writes the
 // dictionary's plain image enciphered as the game reads it.
+#include "AtomicFile.h"
 #include "BmpHeader.h"
 #include "DataEnvelope.h"
 #include "DictCommands.h"
@@ -7,7 +8,6 @@
 #include "LengthClasses.h"
 #include "WordList.h"
 
-#include <fstream>
 #include <map>
 #include <optional>
 
@@ -167,13 +167,6 @@ std::string CheckPlayable(const std::vector<uint8_t>& image) {
     return {};
 }
 
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file.flush());
-}
-
 } // namespace
 
 int RunBuild(const argument_list_t& args, std::ostream& out, std::ostream& err) {
@@ -192,7 +185,7 @@ int RunBuild(const argument_list_t& args, std::ostream& out, std::ostream& err) 
     }
     CRijndael cipher;
     KeyDataCipher(cipher);
-    if (!WriteBytes(*options.output, EncipherImage(cipher, image))) {
+    if (!WriteFileAtomically(*options.output, EncipherImage(cipher, image))) {
         return Refuse(err, "cannot write " + *options.output);
     }
     out << "wrote " << *options.output << ": \"" << *options.name << "\", " << source.words.size()
