@@ -73,6 +73,9 @@ int32_t QuandelLogic::FindWords() {
         const std::string reversed(word.rbegin(), word.rend());
         for (size_t k = 0; k < kLines.size(); ++k) {
             const line_t& line = kLines[k];
+            if (static_cast<size_t>(line.length) < word.size()) {
+                continue;
+            }
             const char* text = texts[k];
             size_t from = 0;
             // Finds the needle ending at the newest letter (the text's first `length` bytes).
