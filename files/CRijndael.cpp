@@ -218,10 +218,11 @@ void CRijndael::ExpandKey(const uint8_t* key) {
                       kTables.sbox[Byte(w, 3)]);
     };
     store_group();
-    for (int rc = 0; filled < total; ++rc) {
+    int rc = 0;
+    while (filled < total) {
         const uint32_t last = words[nk - 1];
         words[0] ^= sub_word((last << 8) | (last >> 24)) ^
-                    static_cast<uint32_t>(kTables.round_constant[rc]) << 24;
+                    static_cast<uint32_t>(kTables.round_constant[rc++]) << 24;
         for (int j = 1; j < nk; ++j) {
             words[j] ^= (nk == 8 && j == 4) ? sub_word(words[3]) : words[j - 1];
         }
