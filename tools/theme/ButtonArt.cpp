@@ -127,8 +127,10 @@ void PaintButton(QPainter& p, const layout::button_t& button, ButtonLook look,
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // Only the button's rectangle is ever copied from a look, so the glow must stay inside it.
+    p.setClipRect(button.rect, Qt::IntersectClip);
     const plate_colors_t colors = PlateColors(look);
-    const QRectF plate = QRectF(button.rect).adjusted(1.5, 1.5, -0.5, -0.5);
+    const QRectF plate = QRectF(button.rect).adjusted(3.5, 3.5, -2.5, -2.5);
     PaintPlate(p, plate, look, colors);
 
     const double shift = look == ButtonLook::pressed ? 1.0 : 0.0;
