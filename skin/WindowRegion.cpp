@@ -4,23 +4,51 @@
 
 namespace tilvora {
 
+namespace {
+
+// Which pixels of each row belong to the window, without converting the whole picture:
+// an indexed picture is tested through its colour table.
+class MaskRows {
+  public:
+    MaskRows(const QImage& picture, QRgb transparent) : cut(transparent & RGB_MASK) {
+        if (picture.format() == QImage::Format_Indexed8) {
+            image = picture;
+            for (QRgb color : picture.colorTable())
+                index_kept.push_back((color & RGB_MASK) != cut);
+            index_kept.resize(256, false); // indices beyond the table read as transparent
+        } else {
+            image = picture.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    bool Kept(int x, int y) const {
+        if (!index_kept.empty())
+            return index_kept[image.constScanLine(y)[x]];
+        return (reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & RGB_MASK) != cut;
+    }
+
+  private:
+    QRgb cut;
+    QImage image;
+    std::vector<bool> index_kept;
+};
+
+} // namespace
+
 std::optional<QRegion> RegionFromMask(const QImage& picture, QRgb transparent) {
     if (picture.isNull())
         return std::nullopt;
-    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb cut = transparent & RGB_MASK;
-    const int width = image.width();
+    const MaskRows mask(picture, transparent);
+    const int width = picture.width();
     // One rectangle per horizontal run; rows of height 1 in x order already form the banded
     // y-x order that QRegion::setRects takes, which is far faster than uniting run by run.
     std::vector<QRect> runs;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int y = 0; y < picture.height(); ++y) {
         int x = 0;
         while (x < width) {
-            while (x < width && (row[x] & RGB_MASK) == cut)
+            while (x < width && !mask.Kept(x, y))
                 ++x;
             const int start = x;
-            while (x < width && (row[x] & RGB_MASK) != cut)
+            while (x < width && mask.Kept(x, y))
                 ++x;
             if (x > start)
                 runs.emplace_back(start, y, x - start, 1);
