@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace tilvora {
 namespace {
@@ -109,37 +110,51 @@ uint8_t Byte(uint32_t w, int row) {
     return static_cast<uint8_t>(w >> (24 - 8 * row));
 }
 
-// One block through all rounds. Shift gives, for row k, the column that feeds column i; the
-// tables and the S-box decide the direction.
+// Column of the state that feeds row `row` of column i: ShiftRow to the left when
+// enciphering, to the right when deciphering.
+template <int Nb, bool Inverse> constexpr size_t Source(size_t i, int row) {
+    const size_t offset = static_cast<size_t>(ShiftOffset(Nb, row));
+    return Inverse ? (i + Nb - offset) % Nb : (i + offset) % Nb;
+}
+
+// One inner round over all columns; the index pack makes every column index a constant so
+// the state stays in registers.
+template <int Nb, bool Inverse, size_t... I>
+inline void Round(const uint32_t* state, uint32_t* next, const uint32_t* key,
+                  std::index_sequence<I...>) {
+    constexpr auto& t = Inverse ? kTables.decipher : kTables.encipher;
+    ((next[I] = t[0][state[I] >> 24] ^ t[1][Byte(state[Source<Nb, Inverse>(I, 1)], 1)] ^
+                t[2][Byte(state[Source<Nb, Inverse>(I, 2)], 2)] ^
+                t[3][state[Source<Nb, Inverse>(I, 3)] & 0xff] ^ key[I]),
+     ...);
+}
+
+// The last round: S-box and ShiftRow without MixColumn, written out as bytes.
+template <int Nb, bool Inverse, size_t... I>
+inline void LastRound(const uint32_t* state, uint8_t* out, const uint32_t* key,
+                      std::index_sequence<I...>) {
+    constexpr auto& s = Inverse ? kTables.inverse_sbox : kTables.sbox;
+    ((out[4 * I] = s[state[I] >> 24] ^ Byte(key[I], 0),
+      out[4 * I + 1] = s[Byte(state[Source<Nb, Inverse>(I, 1)], 1)] ^ Byte(key[I], 1),
+      out[4 * I + 2] = s[Byte(state[Source<Nb, Inverse>(I, 2)], 2)] ^ Byte(key[I], 2),
+      out[4 * I + 3] = s[state[Source<Nb, Inverse>(I, 3)] & 0xff] ^ Byte(key[I], 3)),
+     ...);
+}
+
+// One block through all rounds with the given round keys (enciphering or deciphering rows).
 template <int Nb, bool Inverse>
 void CipherBlock(const uint32_t (*keys)[8], int rounds, const uint8_t* in, uint8_t* out) {
-    constexpr auto& round_tables = Inverse ? kTables.decipher : kTables.encipher;
-    constexpr auto& last_sbox = Inverse ? kTables.inverse_sbox : kTables.sbox;
-    constexpr auto source = [](int i, int row) {
-        const int offset = ShiftOffset(Nb, row);
-        return Inverse ? (i + Nb - offset) % Nb : (i + offset) % Nb;
-    };
+    constexpr auto columns = std::make_index_sequence<Nb>();
     uint32_t state[Nb];
     uint32_t next[Nb];
     for (int i = 0; i < Nb; ++i) {
         state[i] = LoadColumn(in + 4 * i) ^ keys[0][i];
     }
     for (int r = 1; r < rounds; ++r) {
-        for (int i = 0; i < Nb; ++i) {
-            next[i] = round_tables[0][state[i] >> 24] ^
-                      round_tables[1][Byte(state[source(i, 1)], 1)] ^
-                      round_tables[2][Byte(state[source(i, 2)], 2)] ^
-                      round_tables[3][state[source(i, 3)] & 0xff] ^ keys[r][i];
-        }
+        Round<Nb, Inverse>(state, next, keys[r], columns);
         std::copy(next, next + Nb, state);
     }
-    for (int i = 0; i < Nb; ++i) {
-        const uint32_t key = keys[rounds][i];
-        out[4 * i] = last_sbox[state[i] >> 24] ^ Byte(key, 0);
-        out[4 * i + 1] = last_sbox[Byte(state[source(i, 1)], 1)] ^ Byte(key, 1);
-        out[4 * i + 2] = last_sbox[Byte(state[source(i, 2)], 2)] ^ Byte(key, 2);
-        out[4 * i + 3] = last_sbox[state[source(i, 3)] & 0xff] ^ Byte(key, 3);
-    }
+    LastRound<Nb, Inverse>(state, out, keys[rounds], columns);
 }
 
 template <bool Inverse>
