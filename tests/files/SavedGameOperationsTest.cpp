@@ -39,7 +39,7 @@ class SavedGameOperations : public ::testing::Test {
     QuandelLogic logic{[] { return 0; }, 3u};
 };
 
-TEST_F(SavedGameOperations, FileIsTheEnvelopeOfTheDesignedImage) {
+TEST_F(SavedGameOperations, FileIsTheEnvelopeOfTheSaveImage) {
     const std::vector<uint8_t> plain = PlainOfSave();
     ASSERT_EQ(plain.size(), 2048u);
     EXPECT_EQ(TextOfField(plain.data() + 4, 128), "Cars");
