@@ -17,9 +17,12 @@ struct plate_colors_t {
     QColor text;
 };
 
-plate_colors_t PlateColors(ButtonLook look) {
+plate_colors_t PlateColors(std::string_view name, ButtonLook look) {
     switch (look) {
     case ButtonLook::over:
+        if (name == "btnExit") // a warmer warning for the one button that ends the game
+            return {QColor(0xc0, 0x4a, 0x4a), QColor(0x86, 0x26, 0x30), layout::gold,
+                    QColor(0xff, 0xf1, 0xc8)};
         return {QColor(0x5a, 0x5f, 0xb4), QColor(0x37, 0x3b, 0x86), layout::gold,
                 QColor(0xff, 0xf1, 0xc8)};
     case ButtonLook::pressed:
@@ -129,7 +132,7 @@ void PaintButton(QPainter& p, const layout::button_t& button, ButtonLook look,
     p.setRenderHint(QPainter::TextAntialiasing);
     // Only the button's rectangle is ever copied from a look, so the glow must stay inside it.
     p.setClipRect(button.rect, Qt::IntersectClip);
-    const plate_colors_t colors = PlateColors(look);
+    const plate_colors_t colors = PlateColors(button.name, look);
     const QRectF plate = QRectF(button.rect).adjusted(3.5, 3.5, -2.5, -2.5);
     PaintPlate(p, plate, look, colors);
 

@@ -2,6 +2,7 @@
 
 #include "ThemeLayout.h"
 
+#include <QPainterPath>
 #include <QRadialGradient>
 
 #include <cmath>
@@ -84,6 +85,29 @@ void PaintBurst(QPainter& p, const QPointF& centre, double t) {
     }
 }
 
+// Jagged flame rays for the first half of the burst.
+void PaintRays(QPainter& p, const QPointF& centre, double t) {
+    if (t >= 0.6)
+        return;
+    QPainterPath rays;
+    const int points = 22;
+    for (int i = 0; i < points; ++i) {
+        const double reach =
+            i % 2 == 0 ? 7 + 17 * std::sqrt(t / 0.6) * (i % 4 == 0 ? 1.0 : 0.75) : 3 + 6 * t;
+        const double angle = i * 2 * std::numbers::pi / points + t;
+        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * reach;
+        i == 0 ? rays.moveTo(point) : rays.lineTo(point);
+    }
+    rays.closeSubpath();
+    QRadialGradient flame(centre, 22);
+    flame.setColorAt(0, WithAlpha(QColor(255, 240, 170), 1 - t / 0.6));
+    flame.setColorAt(0.6, WithAlpha(QColor(255, 140, 40), 0.9 * (1 - t / 0.6)));
+    flame.setColorAt(1, WithAlpha(QColor(200, 50, 20), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(flame);
+    p.drawPath(rays);
+}
+
 void PaintSparks(QPainter& p, const QPointF& centre, double t) {
     ArtRandom random(7);
     for (int i = 0; i < 14; ++i) {
@@ -110,6 +134,7 @@ QImage PaintExplosionPicture() {
         const double t = frame / double(explosion_frames - 1);
         p.setClipRect(QRect(frame * cell, 0, cell, cell));
         const QPointF centre(frame * cell + cell / 2.0, cell / 2.0);
+        PaintRays(p, centre, t);
         PaintBurst(p, centre, t);
         PaintSparks(p, centre, t);
     }

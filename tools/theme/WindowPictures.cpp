@@ -47,7 +47,7 @@ QImage PaintNameWindowBackground(const theme_fonts_t& fonts) {
     const double left = (229 - word.size() * tile) / 2;
     for (int i = 0; i < word.size(); ++i) {
         const QRectF cell(left + i * tile, 194, tile, tile);
-        p.fillRect(cell, layout::board_fill);
+        p.fillRect(cell, layout::list_back); // the window colour the default theme sets
         PaintLetterTile(p, cell, word[i], i % 2 == 0 ? 0.0 : 0.4, fonts);
     }
     return image;
@@ -64,17 +64,17 @@ QImage PaintLogo(const theme_fonts_t& fonts) {
     p.setPen(Qt::NoPen);
     p.setBrush(halo);
     p.drawEllipse(QPointF(64, 64), 62, 62);
-    const auto tile = [&](QPointF centre, double angle, QChar letter, double glow) {
+    const auto tile = [&](QPointF centre, double angle, double scale, QChar letter, double glow) {
         p.save();
         p.translate(centre);
         p.rotate(angle);
-        p.scale(2.0, 2.0);
+        p.scale(scale, scale);
         PaintLetterTile(p, QRectF(-16, -16, 32, 32), letter, glow, fonts);
         p.restore();
     };
-    tile(QPointF(36, 70), -14, 'w', 0.0);
-    tile(QPointF(92, 70), 14, 'd', 0.0);
-    tile(QPointF(64, 58), 0, 't', 0.8);
+    tile(QPointF(30, 80), -16, 1.5, 'w', 0.0);
+    tile(QPointF(98, 80), 16, 1.5, 'd', 0.0);
+    tile(QPointF(64, 60), 0, 2.1, 't', 0.8);
     PaintStar(p, QPointF(104, 22), 9, QColor(0xff, 0xf0, 0xb8));
     PaintStar(p, QPointF(22, 26), 5, QColor(0xff, 0xf0, 0xb8));
     return image;
