@@ -38,8 +38,8 @@ void EncodeScore(const score_t& entry, uint8_t* out) {
 
 score_t DecodeScore(const uint8_t* in) {
     score_t entry{};
-    std::memcpy(entry.name, in, sizeof entry.name - 1);
-    std::memcpy(entry.dictionary, in + 32, sizeof entry.dictionary - 1);
+    std::memcpy(entry.name, in, sizeof entry.name);
+    std::memcpy(entry.dictionary, in + 32, sizeof entry.dictionary);
     entry.score = GetInt32(in + 160);
     entry.time = GetInt32(in + 164);
     return entry;

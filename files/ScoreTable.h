@@ -37,7 +37,8 @@ std::string NameOf(const score_t& entry);
 std::string DictionaryOf(const score_t& entry);
 
 void EncodeScore(const score_t& entry, uint8_t* out);
-// The last byte of each text field is forced to zero so that every text ends in its field.
+// The fields are kept byte for byte, so a table read and written again is unchanged; their
+// texts are read only up to the end of the field (NameOf, DictionaryOf).
 score_t DecodeScore(const uint8_t* in);
 
 // Plain image: the first 10 entries and the magic text right after the last entry written.
