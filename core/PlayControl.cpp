@@ -75,17 +75,27 @@ void AgeDeadWords(QuandelLogic& logic) {
     }
 }
 
+namespace {
+
+// Integer division rounding down, also for a negative divisor.
+int64_t FloorDivide(int64_t a, int64_t b) {
+    const int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+} // namespace
+
 std::optional<index_t> CellAtPoint(int32_t x, int32_t y, int32_t grid_left, int32_t grid_top,
                                    int32_t cell_width, int32_t cell_height) {
     const int64_t dx = int64_t{x} - grid_left;
     const int64_t dy = int64_t{y} - grid_top;
     // A theme with cells of no size has no board to press on.
-    if (dx < 0 || dy < 0 || cell_width <= 0 || cell_height <= 0) {
+    if (dx < 0 || dy < 0 || cell_width == 0 || cell_height == 0) {
         return std::nullopt;
     }
-    const int64_t column = dx / cell_width;
-    const int64_t row = dy / cell_height;
-    if (column >= kBoardSize || row >= kBoardSize) {
+    const int64_t column = FloorDivide(dx, cell_width);
+    const int64_t row = FloorDivide(dy, cell_height);
+    if (column < 0 || column >= kBoardSize || row < 0 || row >= kBoardSize) {
         return std::nullopt;
     }
     return index_t{static_cast<int32_t>(column), static_cast<int32_t>(row)};

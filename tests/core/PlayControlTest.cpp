@@ -100,6 +100,9 @@ TEST(CellAtPoint, MapsPixelsToCellsWithinTheGrid) {
         EXPECT_EQ(CellAtPoint(test.x, test.y, 32, 48, 32, 32), test.cell) << test.x << "," << test.y;
     }
     EXPECT_EQ(CellAtPoint(40, 50, 32, 48, 0, 32), std::nullopt) << "cells of no width";
+    // Negative cell sizes divide rounding down: only the grid's own corner maps to a cell.
+    EXPECT_EQ(CellAtPoint(35, 48, 32, 48, -32, 32), std::nullopt);
+    EXPECT_EQ(CellAtPoint(32, 48, 32, 48, -32, 32), (index_t{0, 0}));
 }
 
 TEST_F(PlayControlTest, BoardPressesSelectAndMoveFromThePreviousCell) {
