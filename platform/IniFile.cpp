@@ -39,19 +39,18 @@ struct entry_t {
     std::string_view value;
 };
 
-// The key and value of an entry line; a line without "=" is a key with an empty value.
-// Blank lines, comments (";") and lines with an empty key are no entries.
+// The key and value of an entry line, "key=value". Blank lines, comments (";"), lines with an
+// empty key and lines without "=" are no entries: they are neither read nor listed, as the
+// profile functions skip them.
 std::optional<entry_t> Entry(std::string_view line) {
     line = Trim(line);
-    if (line.empty() || line.front() == ';')
-        return std::nullopt;
     const size_t equals = line.find('=');
+    if (line.empty() || line.front() == ';' || equals == std::string_view::npos)
+        return std::nullopt;
     const std::string_view key = Trim(line.substr(0, equals));
     if (key.empty())
         return std::nullopt;
-    const std::string_view value =
-        equals == std::string_view::npos ? std::string_view{} : Trim(line.substr(equals + 1));
-    return entry_t{key, value};
+    return entry_t{key, Trim(line.substr(equals + 1))};
 }
 
 int HexDigit(char c) {

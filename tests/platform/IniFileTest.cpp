@@ -67,10 +67,17 @@ TEST(IniFile, CutsValuesTo2047Characters) {
 
 TEST(IniFile, ListsTheKeysOfASectionInFileOrder) {
     const IniFile ini = IniFile::Parse("; buttons\n[sysButtons]\nbtnExit=\n; comment\n\nbtnNew=1\n"
-                                       "btnUndo\n=orphan\n[opt_btnExit]\nx1=5\n");
+                                       "btnUndo\n=orphan\nbtnLoad = \n[opt_btnExit]\nx1=5\n");
     EXPECT_EQ(ini.ReadSection("SYSBUTTONS"),
-              (std::vector<std::string>{"btnExit", "btnNew", "btnUndo"}));
+              (std::vector<std::string>{"btnExit", "btnNew", "btnLoad"}));
     EXPECT_TRUE(ini.ReadSection("opt_btnNew").empty());
+}
+
+TEST(IniFile, ALineWithoutEqualsSignIsNoEntry) {
+    const IniFile ini = IniFile::Parse("[view]\ntheme\nalpha\n");
+    EXPECT_EQ(ini.ReadString("view", "theme", "current.tvt"), "current.tvt");
+    EXPECT_EQ(ini.ReadInteger("view", "alpha", 7), 7);
+    EXPECT_TRUE(ini.ReadSection("view").empty());
 }
 
 TEST(IniFile, ReadsAByteOrderMarkAsNoPartOfTheFirstSection) {
