@@ -63,7 +63,8 @@ int HexDigit(char c) {
     return -1;
 }
 
-std::optional<uint32_t> ParseHex(std::string_view digits) {
+// Hex digits covering 32 bits, read as a signed value: FFFFFFFF is -1.
+std::optional<int32_t> ParseHex(std::string_view digits) {
     if (digits.empty())
         return std::nullopt;
     uint64_t value = 0;
@@ -75,7 +76,7 @@ std::optional<uint32_t> ParseHex(std::string_view digits) {
         if (value > 0xFFFFFFFFu)
             return std::nullopt;
     }
-    return static_cast<uint32_t>(value);
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
 std::optional<int32_t> ParseDecimal(std::string_view digits, bool negative) {
@@ -97,19 +98,15 @@ std::optional<int32_t> ParseDecimal(std::string_view digits, bool negative) {
 
 std::optional<int32_t> ParseProfileInteger(std::string_view text) {
     text = Trim(text);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    std::optional<uint32_t> hex;
+    // Hexadecimal only when the value begins with its prefix, so "-$10" is no integer.
     if (text.starts_with('$'))
-        hex = ParseHex(text.substr(1));
-    else if (text.starts_with("0x") || text.starts_with("0X"))
-        hex = ParseHex(text.substr(2));
-    else
-        return ParseDecimal(text, negative);
-    if (!hex)
-        return std::nullopt;
-    return static_cast<int32_t>(negative ? 0u - *hex : *hex);
+        return ParseHex(text.substr(1));
+    if (text.starts_with("0x") || text.starts_with("0X"))
+        return ParseHex(text.substr(2));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    return ParseDecimal(text, negative);
 }
 
 IniFile IniFile::Parse(std::string_view text) {

@@ -51,8 +51,9 @@ class IniFile {
     bool ends_with_line_end = true;
 };
 
-// Parses a profile-file integer: optional sign, then decimal digits or "$"/"0x"/"0X" and hex
-// digits. Hexadecimal covers 32 bits (0xFFFFFFFF is -1); nullopt when the text is anything else.
+// Parses a profile-file value as an integer: "$", "0x" or "0X" and hex digits covering 32 bits
+// (0xFFFFFFFF is -1), or an optional sign and decimal digits within 32 bits; nullopt when the
+// text is anything else, a sign before a hex prefix included.
 std::optional<int32_t> ParseProfileInteger(std::string_view text);
 
 } // namespace tilvora

@@ -33,7 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         integer_case_t{"32px", 1}, integer_case_t{"", 1}, integer_case_t{"0x", 1},
         integer_case_t{"$", 1}, integer_case_t{"2147483648", 1}, integer_case_t{"-2147483649", 1},
         integer_case_t{"0x100000000", 1}, integer_case_t{"3 2", 1}, integer_case_t{"1e3", 1},
-        integer_case_t{"-", 1}, integer_case_t{"0x-1", 1}, integer_case_t{"twelve", 1}));
+        integer_case_t{"-", 1}, integer_case_t{"0x-1", 1}, integer_case_t{"twelve", 1},
+        // Hexadecimal only when the value begins with "$", "0x" or "0X".
+        integer_case_t{"-$10", 1}, integer_case_t{"-0x10", 1}, integer_case_t{"+$10", 1},
+        integer_case_t{"$+10", 1}, integer_case_t{"x10", 1}));
 
 TEST(IniFile, MatchesSectionsAndKeysWithoutRegardToCase) {
     const IniFile ini =
