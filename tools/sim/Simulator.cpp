@@ -119,7 +119,10 @@ std::string Simulator::Dispatch(const std::string& line, const args_t& args) {
     }
     if (command == "select") {
         ExpectArguments(args, 2, 2);
-        return std::string("select ") + Bool(logic_.SelectCell(Integer(args[1]), Integer(args[2])));
+        // Arguments are read left to right, so the first bad one is the one reported.
+        const int32_t column = Integer(args[1]);
+        const int32_t row = Integer(args[2]);
+        return std::string("select ") + Bool(logic_.SelectCell(column, row));
     }
     if (command == "move") {
         ExpectArguments(args, 4, 4);
@@ -239,19 +242,20 @@ std::string Simulator::Paint() {
 
 std::string Simulator::Set(const args_t& args) {
     ExpectArguments(args, 2, 2);
-    const int32_t value = Integer(args[2]);
     const std::string& field = args[1];
+    int32_t* member = nullptr;
     if (field == "score") {
-        logic_.score = value;
+        member = &logic_.score;
     } else if (field == "level_progress") {
-        logic_.level_progress = value;
+        member = &logic_.level_progress;
     } else if (field == "elapsed_ms") {
-        logic_.elapsed_ms = value;
+        member = &logic_.elapsed_ms;
     } else if (field == "level_goal") {
-        logic_.level_goal = value;
+        member = &logic_.level_goal;
     } else {
         throw bad_argument_t("unknown field: " + field);
     }
+    *member = Integer(args[2]);
     return "set ok";
 }
 
