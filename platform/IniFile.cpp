@@ -97,7 +97,6 @@ std::optional<int32_t> ParseDecimal(std::string_view digits, bool negative) {
 } // namespace
 
 std::optional<int32_t> ParseProfileInteger(std::string_view text) {
-    text = Trim(text);
     // Hexadecimal only when the value begins with its prefix, so "-$10" is no integer.
     if (text.starts_with('$'))
         return ParseHex(text.substr(1));

@@ -53,7 +53,8 @@ class IniFile {
 
 // Parses a profile-file value as an integer: "$", "0x" or "0X" and hex digits covering 32 bits
 // (0xFFFFFFFF is -1), or an optional sign and decimal digits within 32 bits; nullopt when the
-// text is anything else, a sign before a hex prefix included.
+// text is anything else, a sign before a hex prefix and blanks included (values are trimmed
+// before they are cut to max_value_length, so a cut value may end in blanks).
 std::optional<int32_t> ParseProfileInteger(std::string_view text);
 
 } // namespace tilvora

@@ -68,6 +68,15 @@ TEST(IniFile, CutsValuesTo2047Characters) {
     EXPECT_EQ(ini.ReadString("about", "info", ""), long_value.substr(0, 2047));
 }
 
+TEST(IniFile, ReadsAnIntegerFromTheValueCutTo2047Characters) {
+    const auto read = [](const std::string& value) {
+        return IniFile::Parse("[grid]\nleft= " + value + " \n").ReadInteger("grid", "left", 1);
+    };
+    EXPECT_EQ(read(std::string(2047, '0') + "9"), 0);
+    // Trimmed first, then cut: what is left ends in blanks and is no integer.
+    EXPECT_EQ(read("7" + std::string(2046, ' ') + "8"), 1);
+}
+
 TEST(IniFile, ListsTheKeysOfASectionInFileOrder) {
     const IniFile ini = IniFile::Parse("; buttons\n[sysButtons]\nbtnExit=\n; comment\n\nbtnNew=1\n"
                                        "btnUndo\n=orphan\nbtnLoad = \n[opt_btnExit]\nx1=5\n");
