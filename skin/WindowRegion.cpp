@@ -15,7 +15,8 @@ class MaskRows {
             image = picture;
             for (QRgb color : picture.colorTable())
                 index_kept.push_back((color & RGB_MASK) != cut);
-            index_kept.resize(256, false); // indices beyond the table read as transparent
+            // An index beyond the table is black, as QImage reads and draws it.
+            index_kept.resize(256, cut != 0);
         } else {
             image = picture.convertToFormat(QImage::Format_RGB32);
         }

@@ -35,6 +35,16 @@ TEST(RegionFromMask, AnyTransparentColourAnyPictureFormat) {
     EXPECT_EQ(*region, QRegion(1, 0, 1, 1));
 }
 
+TEST(RegionFromMask, AnIndexBeyondTheColourTableIsBlack) {
+    // A BMP may use indices its colour table lacks; QImage reads and draws them black.
+    QImage mask(2, 1, QImage::Format_Indexed8);
+    mask.setColorTable({white});
+    mask.bits()[0] = 0;
+    mask.bits()[1] = 7;
+    EXPECT_EQ(RegionFromMask(mask, white), QRegion(1, 0, 1, 1));
+    EXPECT_EQ(RegionFromMask(mask, qRgb(0, 0, 0)), QRegion(0, 0, 1, 1));
+}
+
 TEST(RegionFromMask, NoRegionForAnAllWhiteOrEmptyPicture) {
     QImage all_white(16, 16, QImage::Format_RGB32);
     all_white.fill(white);
