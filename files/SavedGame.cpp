@@ -36,8 +36,11 @@ std::vector<uint8_t> EncodeSavedGame(const saved_game_t& game) {
     writer.Bytes(name_field);
     writer.Bytes(game.board);
     writer.Int32(game.target_count);
+    // Target words have no field to fit: each is written whole, then its zero byte. One over
+    // 1023 characters makes a file that the reader refuses, as any other writer's would be.
     for (const std::string& word : game.target_words) {
-        writer.Text(word, kMaxFileTextLength);
+        writer.Bytes({reinterpret_cast<const uint8_t*>(word.data()), word.size()});
+        writer.Image().push_back(0);
     }
     writer.Int32(game.announce_per_turn);
     writer.Int32(game.score);

@@ -42,7 +42,7 @@ struct saved_game_t {
 };
 
 // Plain image of L = 1381 + T bytes, before the envelope pads it. The dictionary name keeps
-// at most 127 bytes; texts end at their first zero byte and keep at most 1023 bytes.
+// at most 127 bytes; every target word is written whole, each followed by a zero byte.
 std::vector<uint8_t> EncodeSavedGame(const saved_game_t& game);
 
 // How far a read got: every field up to and including this one was read whole, in this

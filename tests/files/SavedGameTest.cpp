@@ -54,6 +54,19 @@ TEST(SavedGame, DictionaryNameKeeps127Bytes) {
     EXPECT_EQ(image.size(), 1399u);
 }
 
+// Target words have no field: T counts every byte of every word plus its zero, and a word
+// the reader would refuse is still written whole rather than silently shortened.
+TEST(SavedGame, TargetWordsAreWrittenWhole) {
+    saved_game_t game = SampleGame();
+    game.target_words = {std::string(1024, 'w'), std::string("a\0b", 3)};
+    const std::vector<uint8_t> image = EncodeSavedGame(game);
+    ASSERT_EQ(image.size(), 1381u + 1025 + 4);
+    EXPECT_EQ(image[kSaveTargetWordsOffset + 1023], 'w');
+    EXPECT_EQ(image[kSaveTargetWordsOffset + 1024], 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(image.data() + 1352 + 1025 + 4), save_magic);
+    EXPECT_EQ(DecodeSavedGame(image).last_read, SaveField::target_count);
+}
+
 // Cutting the image shows how far each length lets the reader go.
 TEST(SavedGame, ReadStopsAtTheFirstFieldThatDoesNotFit) {
     const std::vector<uint8_t> image = EncodeSavedGame(SampleGame());
