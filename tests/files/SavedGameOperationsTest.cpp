@@ -124,14 +124,24 @@ TEST_F(SavedGameOperations, TruncatedOrHostileFilesKeepEarlierFieldsThenReset) {
     EXPECT_EQ(logic.target_words, (std::vector<std::string>{"old"}));
 }
 
+// Also an empty file, once its header name (512 deciphered zero bytes) matches: 0 bytes are
+// deciphered, which is not a whole number of blocks either.
 TEST_F(SavedGameOperations, LengthNotAWholeNumberOfBlocksThrowsBeforeAnyChange) {
     ASSERT_EQ(logic.SaveGame(path), 0);
-    std::vector<uint8_t> bytes = temp.Read("game.tvsav");
-    bytes.resize(2040);
-    temp.Write("game.tvsav", bytes);
-    logic.score = 999;
-    EXPECT_THROW(logic.LoadGame(path), CipherError);
-    EXPECT_EQ(logic.score, 999);
+    const std::vector<uint8_t> saved = temp.Read("game.tvsav");
+    for (const size_t size : {size_t{2040}, size_t{0}}) {
+        temp.Write("game.tvsav", {saved.begin(), saved.begin() + static_cast<long>(size)});
+        logic.dictionary_name = ReadHeaderName(logic.cipher, path);
+        logic.score = 999;
+        try {
+            logic.LoadGame(path);
+            ADD_FAILURE() << size << " bytes loaded";
+        } catch (const CipherError& error) {
+            EXPECT_STREQ(error.what(), "Data not multiple of Block Size") << size;
+        }
+        EXPECT_EQ(logic.score, 999);
+        EXPECT_EQ(logic.target_words.size(), 3u);
+    }
 }
 
 TEST_F(SavedGameOperations, UnwritablePathFailsAndLeavesNoFile) {
