@@ -68,6 +68,31 @@ TEST(ThemeCheck, ListsEveryMistake) {
               }));
 }
 
+TEST(ThemeCheck, SizesThatWrapAt32BitsDoNotFit) {
+    // 10 x $1999999A wraps to 4 in 32 bits: a board and digit row that seemed to fit.
+    IniFile ini = IniFile::Parse(DefaultThemeDescription());
+    ini.WriteString("grid", "cell_width", "$1999999A");
+    ini.WriteString("scores", "digit_width", "$1999999A");
+    std::vector<package_member_t> members = DefaultThemeMembers(testing::Fonts());
+    for (package_member_t& member : members) {
+        if (member.name == "def.ini")
+            member.bytes = QByteArray::fromStdString(ini.Text());
+    }
+    const std::string path = ::testing::TempDir() + "tilvora_wrapping.tvt";
+    WritePackage(path, members);
+    std::vector<std::string> problems = CheckThemePackage(path);
+    std::sort(problems.begin(), problems.end());
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{
+                  "digits.bmp is 200x30, too small for ten digits of 429496730x30",
+                  "font.bmp is 256x832, too small for 26 rows of letter tiles (at least "
+                  "3435973840x832)",
+                  "the 4 digits of the points needed do not fit the window",
+                  "the 8 score digits do not fit the window",
+                  "the board (32 80 36 400) does not fit the window 672x480",
+              }));
+}
+
 TEST(ThemeCheck, ReportsAnUnreadablePackageAlone) {
     const std::string path = ::testing::TempDir() + "tilvora_missing.tvt";
     EXPECT_EQ(CheckThemePackage(path),

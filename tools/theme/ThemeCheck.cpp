@@ -45,8 +45,9 @@ void CheckPictures(const theme_t& theme, problems_t& problems) {
             problems.push_back(std::string(picture.member) + " is " + Size(image) +
                                " but normal.bmp is " + Size(theme.bmp_normal));
     }
-    const int font_width = std::max(7 * 32, 8 * theme.cell_width);
-    const int font_height = std::max(26 * 32, 26 * theme.cell_height);
+    // Sizes in 64 bits: a hostile def.ini must not wrap them into something that fits.
+    const int64_t font_width = std::max<int64_t>(7 * 32, 8 * int64_t{theme.cell_width});
+    const int64_t font_height = std::max<int64_t>(26 * 32, 26 * int64_t{theme.cell_height});
     if (theme.bmp_font.width() < font_width || theme.bmp_font.height() < font_height)
         problems.push_back("font.bmp is " + Size(theme.bmp_font) + ", too small for 26 rows of " +
                            "letter tiles (at least " + std::to_string(font_width) + "x" +
@@ -54,7 +55,7 @@ void CheckPictures(const theme_t& theme, problems_t& problems) {
     if (theme.bmp_exp.width() < 15 * 32 || theme.bmp_exp.height() < 32)
         problems.push_back("exp.bmp is " + Size(theme.bmp_exp) +
                            ", shorter than 15 explosion frames of 32x32 (480x32)");
-    if (theme.bmp_digits.width() < 10 * theme.digit_width ||
+    if (theme.bmp_digits.width() < 10 * int64_t{theme.digit_width} ||
         theme.bmp_digits.height() < theme.digit_height)
         problems.push_back("digits.bmp is " + Size(theme.bmp_digits) + ", too small for ten " +
                            "digits of " + std::to_string(theme.digit_width) + "x" +
@@ -89,15 +90,19 @@ void CheckLayout(const theme_t& theme, problems_t& problems) {
     if (theme.cell_width < 1 || theme.cell_height < 1)
         problems.push_back("cells of " + std::to_string(theme.cell_width) + "x" +
                            std::to_string(theme.cell_height) + " pixels");
-    const QRect board(QPoint(theme.grid_left, theme.grid_top),
-                      QPoint(theme.grid_right - 1, theme.grid_bottom - 1));
-    if (!board.isValid() || !window.contains(board))
+    // The board's real extent: grid_right and grid_bottom wrap at 32 bits.
+    const auto fits = [](int64_t start, int64_t length, int64_t room) {
+        return start >= 0 && length > 0 && start + length <= room;
+    };
+    if (!fits(theme.grid_left, 10 * int64_t{theme.cell_width}, window.width()) ||
+        !fits(theme.grid_top, 10 * int64_t{theme.cell_height}, window.height()))
         problems.push_back("the board (" + std::to_string(theme.grid_left) + " " +
                            std::to_string(theme.grid_top) + " " + std::to_string(theme.grid_right) +
                            " " + std::to_string(theme.grid_bottom) + ") does not fit the window " +
                            Size(theme.bmp_normal));
-    const auto digits_fit = [&](int left, int top, int count) {
-        return window.contains(QRect(left, top, count * theme.digit_width, theme.digit_height));
+    const auto digits_fit = [&](int32_t left, int32_t top, int count) {
+        return fits(left, count * int64_t{theme.digit_width}, window.width()) &&
+               fits(top, theme.digit_height, window.height());
     };
     if (!digits_fit(theme.scores_left, theme.scores_top, 8))
         problems.push_back("the 8 score digits do not fit the window");
