@@ -82,15 +82,14 @@ TEST(ThemeCheck, SizesThatWrapAt32BitsDoNotFit) {
     WritePackage(path, members);
     std::vector<std::string> problems = CheckThemePackage(path);
     std::sort(problems.begin(), problems.end());
-    EXPECT_EQ(problems,
-              (std::vector<std::string>{
-                  "digits.bmp is 200x30, too small for ten digits of 429496730x30",
-                  "font.bmp is 256x832, too small for 26 rows of letter tiles (at least "
-                  "3435973840x832)",
-                  "the 4 digits of the points needed do not fit the window",
-                  "the 8 score digits do not fit the window",
-                  "the board (32 80 36 400) does not fit the window 672x480",
-              }));
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "digits.bmp is 200x30, too small for ten digits of 429496730x30",
+                            "font.bmp is 256x832, too small for 26 rows of letter tiles (at least "
+                            "3435973840x832)",
+                            "the 4 digits of the points needed do not fit the window",
+                            "the 8 score digits do not fit the window",
+                            "the board (32 80 36 400) does not fit the window 672x480",
+                        }));
 }
 
 TEST(ThemeCheck, ReportsAnUnreadablePackageAlone) {
