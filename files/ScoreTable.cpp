@@ -82,10 +82,9 @@ void AppendTwoDigits(std::string& text, int32_t value) {
 
 } // namespace
 
+// Integer division truncates; a negative time (only a crafted saved game holds one) shows its
+// negative parts as they come, each behind the "0" of a value below 10.
 std::string FormatTime(int32_t seconds) {
-    if (seconds < 0) {
-        seconds = 0;
-    }
     const int32_t days = seconds / 86400;
     std::string text = days > 0 ? std::to_string(days) + ":" : std::string();
     AppendTwoDigits(text, seconds % 86400 / 3600);

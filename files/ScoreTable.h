@@ -51,7 +51,7 @@ bool DecodeScoresImage(const std::vector<uint8_t>& plain, std::list<score_t>& sc
 // Stable: higher score first, equal scores keep their order.
 void SortScores(std::list<score_t>& scores);
 
-// [d:]hh:mm:ss; the day count only when not 0. A negative time shows as 00:00:00.
+// [d:]hh:mm:ss; the day count only when above 0.
 std::string FormatTime(int32_t seconds);
 
 } // namespace tilvora

@@ -16,7 +16,9 @@ TEST(ScoreTable, FormatTime) {
                                                      {86400, "1:00:00:00"},
                                                      {90061, "1:01:01:01"},
                                                      {2147483647, "24855:03:14:07"},
-                                                     {-5, "00:00:00"}};
+                                                     {-5, "00:00:0-5"},
+                                                     {-3725, "0-1:0-2:0-5"},
+                                                     {INT32_MIN, "0-3:0-14:0-8"}};
     for (const auto& [seconds, text] : cases) {
         EXPECT_EQ(FormatTime(seconds), text) << seconds;
     }
