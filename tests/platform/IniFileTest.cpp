@@ -13,6 +13,9 @@ struct integer_case_t {
     int32_t expected;
 };
 
+// Names each case after its value in test listings.
+void PrintTo(const integer_case_t& test, std::ostream* out) { *out << '[' << test.value << ']'; }
+
 class ProfileInteger : public testing::TestWithParam<integer_case_t> {};
 
 TEST_P(ProfileInteger, ReadsLikeTheProfileFunctions) {

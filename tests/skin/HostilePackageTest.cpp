@@ -43,6 +43,9 @@ struct hostile_case_t {
     const char* problem;
 };
 
+// Names each case after its label in test listings.
+void PrintTo(const hostile_case_t& test, std::ostream* out) { *out << test.label; }
+
 class HostilePackage : public ::testing::TestWithParam<hostile_case_t> {};
 
 TEST_P(HostilePackage, GivesAnErrorNamingThePackageAndTheProblem) {
