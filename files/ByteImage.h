@@ -15,6 +15,7 @@ void PutUint32(uint8_t* at, uint32_t value);
 inline void PutInt32(uint8_t* at, int32_t value) {
     PutUint32(at, static_cast<uint32_t>(value));
 }
+uint16_t GetUint16(const uint8_t* at);
 uint32_t GetUint32(const uint8_t* at);
 inline int32_t GetInt32(const uint8_t* at) {
     return static_cast<int32_t>(GetUint32(at));
