@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -17,12 +19,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The name of a "[name]" line, or nullopt when the line is no section header.
@@ -145,7 +141,7 @@ std::optional<IniFile> IniFile::LoadFile(const std::filesystem::path& path, uint
 std::optional<IniFile::line_range_t> IniFile::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto name = SectionName(lines[i]);
-        if (!name || !SameName(*name, section))
+        if (!name || !EqualIgnoringCase(*name, section))
             continue;
         size_t end = i + 1;
         while (end < lines.size() && !SectionName(lines[end]))
@@ -158,7 +154,7 @@ std::optional<IniFile::line_range_t> IniFile::FindSection(std::string_view secti
 std::optional<size_t> IniFile::FindKey(const line_range_t& range, std::string_view key) const {
     for (size_t i = range.first; i < range.end; ++i) {
         const auto entry = Entry(lines[i]);
-        if (entry && SameName(entry->key, key))
+        if (entry && EqualIgnoringCase(entry->key, key))
             return i;
     }
     return std::nullopt;

@@ -1,8 +1,8 @@
 #include "ZipArchive.h"
 
-#include <zip.h>
+#include "AsciiText.h"
 
-#include <algorithm>
+#include <zip.h>
 
 namespace tilvora {
 
@@ -23,12 +23,6 @@ std::string OpenErrorText(int code) {
         zip_error_fini(&error);
         return text;
     }
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 struct file_closer_t {
@@ -76,7 +70,7 @@ std::optional<uint64_t> ZipArchive::FindRootMember(std::string_view name) const 
         const char* member = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
         if (member == nullptr || std::string_view(member).find('/') != std::string_view::npos)
             continue;
-        if (SameName(member, name))
+        if (EqualIgnoringCase(member, name))
             return static_cast<uint64_t>(i);
     }
     return std::nullopt;
