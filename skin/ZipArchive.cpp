@@ -76,16 +76,6 @@ std::optional<uint64_t> ZipArchive::FindRootMember(std::string_view name) const 
     return std::nullopt;
 }
 
-std::vector<std::string> ZipArchive::MemberNames() const {
-    std::vector<std::string> names;
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        if (const char* member = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0))
-            names.emplace_back(member);
-    }
-    return names;
-}
-
 QByteArray ZipArchive::ReadMember(uint64_t index, uint64_t max_bytes) const {
     zip_stat_t stat;
     if (zip_stat_index(archive.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))

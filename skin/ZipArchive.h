@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct zip;
 
@@ -29,8 +28,6 @@ class ZipArchive {
 
     // The index of the first member at the root whose name matches, case ignored.
     std::optional<uint64_t> FindRootMember(std::string_view name) const;
-    // The names of all members, folders included, in archive order.
-    std::vector<std::string> MemberNames() const;
     // The uncompressed bytes of a member; ZipError when it holds more than max_bytes, does not
     // decompress, or decompresses to another size than the archive states.
     QByteArray ReadMember(uint64_t index, uint64_t max_bytes) const;
