@@ -1,10 +1,9 @@
 #include "IniFile.h"
 
 #include "AsciiText.h"
+#include "FileBytes.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace tilvora {
 
@@ -125,17 +124,11 @@ IniFile IniFile::Parse(std::string_view text) {
 }
 
 std::optional<IniFile> IniFile::LoadFile(const std::filesystem::path& path, uintmax_t max_bytes) {
-    std::error_code error;
-    const uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > max_bytes)
+    const file_bytes_t file = ReadWholeFile(path.string(), max_bytes, BufferRule::file_size);
+    if (file.status != ReadStatus::ok)
         return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
-        return std::nullopt;
-    return Parse(text);
+    return Parse(std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                                  static_cast<size_t>(file.file_size)));
 }
 
 std::optional<IniFile::line_range_t> IniFile::FindSection(std::string_view section) const {
