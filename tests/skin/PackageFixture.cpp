@@ -1,6 +1,7 @@
 #include "PackageFixture.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -42,9 +43,11 @@ QByteArray BmpHeader(int32_t width, int32_t height) {
 }
 
 QByteArray PackageBytes(const std::vector<package_member_t>& members) {
+    // Test programs run side by side and all build their packages at start-up: the process
+    // id keeps their scratch files apart.
     static std::atomic<int> counter = 0;
-    const std::string path =
-        ::testing::TempDir() + "tilvora_fixture_" + std::to_string(counter++) + ".zip";
+    const std::string path = ::testing::TempDir() + "tilvora_fixture_" +
+                             std::to_string(getpid()) + "_" + std::to_string(counter++) + ".zip";
     WritePackage(path, members);
     QFile file(QString::fromStdString(path));
     file.open(QIODevice::ReadOnly);

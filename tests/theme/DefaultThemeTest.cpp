@@ -7,6 +7,7 @@
 #include "WindowRegion.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 
@@ -15,8 +16,10 @@
 namespace tilvora {
 namespace {
 
+// Every test of the suite runs in its own process, side by side with others: the process id
+// keeps each one's package apart.
 std::string TempPath(const std::string& name) {
-    return ::testing::TempDir() + name;
+    return ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
 }
 
 QByteArray FileBytes(const std::string& path) {
