@@ -8,5 +8,6 @@ cmake --build build -j"$(nproc)"
 if [ -x build/game/tilvora ]; then
     exec build/game/tilvora "$@"
 fi
-echo "Built everything. The game window is not there yet: the game core, its tools and"
-echo "the data files are built; try the headless driver build/bin/tilvora-sim once it exists."
+echo "Built everything, but the game window is not there yet. The game core, the data files"
+echo "and the tools are built: play without a window with build/bin/tilvora-sim, for example"
+echo "  printf 'newgame build/game/data/dictionaries/English.tvd\\nstate\\n' | build/bin/tilvora-sim"
